@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/encoding.h"
+#include "platform/page_filter.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 
@@ -34,11 +35,6 @@ Recorder& State() {
 
 // Windows compares registry names without regard to case.
 Text RegistryKey(const Text& path) { return AsciiLower(path); }
-
-bool IsWebAddress(const Text& url) {
-  Text lower = AsciiLower(url);
-  return StartsWith(lower, "http://") || StartsWith(lower, "https://") || StartsWith(lower, "www.");
-}
 
 }  // namespace
 

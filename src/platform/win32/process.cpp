@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "platform/process.h"
+
+namespace platform {
+
+void ExitProcess(int code) {
+  ::ExitProcess(static_cast<UINT>(code));
+}
+
+}  // namespace platform
