@@ -2,7 +2,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$ROOT/scripts/lib/wine-env.sh"
 
-BIN=$ROOT/build/windows-test/bin
+BIN=${VARKON_BIN:-$ROOT/build/windows-test/bin}
 EXE=$BIN/varkon.exe
 DEVPLATFORM=$ROOT/build/linux/bin/devplatform
 OUT=$ROOT/build/e2e
