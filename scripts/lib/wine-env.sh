@@ -20,9 +20,10 @@ wine_prefix_ready() {
   local recorder=$ROOT/scripts/lib/record-browser
   # Pages go to a recording script instead of a real browser.
   wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$recorder" /f >/dev/null 2>&1
-  # The client asks for 宋体 / SimSun; this machine has WenQuanYi Micro Hei.
+  # The client asks for 宋体 / SimSun, whose Latin letters and blanks are half the width of a
+  # Chinese character; the monospaced WenQuanYi face keeps that, so layouts line up.
   for face in SimSun 宋体 NSimSun 新宋体 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
   done
   # One Wine desktop of its own: windows get their captions and frames without a window
   # manager, the way they look on Windows.

@@ -151,6 +151,9 @@ void Control::destroy() {
     // Children first, so the native side is taken down from the leaves up.
     std::vector<Control*> children = children_;
     for (Control* child : children) child->destroy();
+    // A destroyed control cannot hold the keyboard focus any more.
+    Window* w = window();
+    if (w && w != this && w->focusedControl() == this) w->notifyFocusedControl(nullptr);
     destroyed_ = true;
     peer_.reset();
     onDestroy();

@@ -53,19 +53,20 @@ start_client() {
   CLIENT_PID=$!
 }
 
-# Waits for the client to end and prints its exit code ("running" when it did not end in time).
-client_exit_code() {
+# Waits for the client to end; CLIENT_CODE becomes its exit code, or "running" when it did
+# not end in time. (Not in a subshell: only this shell can collect its child's status.)
+wait_client_exit() {
   local limit=${1:-20}
+  CLIENT_CODE=running
   for _ in $(seq $((limit * 10))); do
     if ! kill -0 "$CLIENT_PID" 2>/dev/null; then
       wait "$CLIENT_PID"
-      echo $?
+      CLIENT_CODE=$?
       CLIENT_PID=
       return 0
     fi
     sleep 0.1
   done
-  echo running
 }
 
 stop_client() {

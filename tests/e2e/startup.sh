@@ -52,7 +52,8 @@ scenario_login_window() {
   check "nothing else was opened" test "$(pages_opened | wc -l)" -eq 2
 
   probe close "$TITLE" >/dev/null
-  check "closing the window ends the program with code 0" test "$(client_exit_code)" = 0
+  wait_client_exit
+  check "closing the window ends the program with code 0 (ended: $CLIENT_CODE)" test "$CLIENT_CODE" = 0
 }
 
 scenario_platform_down() {
@@ -61,7 +62,8 @@ scenario_platform_down() {
   local box
   box=$(probe box --caption "错误!" --timeout 30000)
   check "the fetch failure is reported" test "$box" = "$(printf '错误!\t信息获取失败!')"
-  check "the program then ends with code 0" test "$(client_exit_code)" = 0
+  wait_client_exit
+  check "the program then ends with code 0 (ended: $CLIENT_CODE)" test "$CLIENT_CODE" = 0
 }
 
 scenario_update() {
@@ -103,7 +105,8 @@ scenario_integrity() {
   local box
   box=$(probe box --caption "错误" --timeout 30000)
   check "the integrity failure is reported" test "$box" = "$(printf '错误\t程序文件校验失败，请重新下载客户端！')"
-  check "the program then ends with code 0" test "$(client_exit_code)" = 0
+  wait_client_exit
+  check "the program then ends with code 0 (ended: $CLIENT_CODE)" test "$CLIENT_CODE" = 0
 }
 
 start_display || exit 1
