@@ -214,12 +214,14 @@ int cmd_box(const Args& args) {
 
   HWND button = GetDlgItem(box, id);
   if (!button) return fail(kNotFound, L"the message box has no \"" + args.answer + L"\" button");
-  RECT rect;
-  GetClientRect(button, &rect);
-  click(box, button, POINT{rect.right / 2, rect.bottom / 2}, args.method);
-  if (!poll(5000, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
-    return fail(kNotFound, L"the message box is still open after the click");
-  return kOk;
+  // A box that has only just appeared may not take the first click yet; a person clicks again.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    RECT rect;
+    GetClientRect(button, &rect);
+    click(box, button, POINT{rect.right / 2, rect.bottom / 2}, args.method);
+    if (poll(1500, [&] { return !IsWindow(box) || !IsWindowVisible(box); })) return kOk;
+  }
+  return fail(kNotFound, L"the message box is still open after the clicks");
 }
 
 int cmd_text(const Args& args) {

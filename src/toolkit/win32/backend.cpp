@@ -2,6 +2,7 @@
 // calls from other threads reach it through a hidden message-only window.
 #include "toolkit/backend.h"
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <mutex>
@@ -69,6 +70,29 @@ void BecomeUiThread() {
   g_early.clear();
 }
 
+// The tab stops of a window in the order its controls are declared (their stacking order is
+// the other way round: later controls lie above earlier ones).
+void CollectTabStops(const Control& control, std::vector<HWND>& stops) {
+  for (const Control* child : control.children()) {
+    win32::NativePeer* peer = win32::NativePeer::Of(child);
+    HWND hwnd = peer ? peer->hwnd() : nullptr;
+    if (!hwnd || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) continue;
+    if (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) stops.push_back(hwnd);
+    CollectTabStops(*child, stops);
+  }
+}
+
+HWND NextTabStop(const Control& window, HWND current, bool backwards) {
+  std::vector<HWND> stops;
+  CollectTabStops(window, stops);
+  if (stops.empty()) return nullptr;
+  auto at = std::find(stops.begin(), stops.end(), current);
+  std::size_t n = stops.size();
+  if (at == stops.end()) return backwards ? stops.back() : stops.front();
+  std::size_t i = static_cast<std::size_t>(at - stops.begin());
+  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
+}
+
 // Tab and Shift+Tab move through the window's tab stops. Only Tab: the dialog manager would
 // also take Enter and Esc, which the edit boxes' character event has to see.
 bool TabNavigation(const MSG& msg) {
@@ -79,7 +103,7 @@ bool TabNavigation(const MSG& msg) {
   // Asked without the message: with it, Wine's edit box switches to dialog behaviour for good.
   if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
   bool backwards = GetKeyState(VK_SHIFT) < 0;
-  HWND next = GetNextDlgTabItem(root, GetFocus(), backwards);
+  HWND next = NextTabStop(peer->control(), GetFocus(), backwards);
   if (!next) return true;
   SetFocus(next);
   if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);

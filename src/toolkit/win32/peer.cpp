@@ -111,6 +111,11 @@ void NativePeer::Update(Prop prop) {
       ApplyBounds();
       break;
     case Prop::Visible:
+      // A control shown over others (a panel unrolling over a form) comes to the front; the
+      // order of creation stays the tab order for everything else.
+      if (control_.visible() && control_.parent()) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      }
       ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Prop::Enabled:
