@@ -29,27 +29,6 @@ bool FileExists(const Text& path) {
   return ::stat(Native(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-Bytes ReadWholeFile(const Text& path, bool* ok) {
-  Bytes bytes;
-  FileReader reader;
-  bool good = reader.Open(path);
-  if (good) {
-    std::uint8_t piece[64 * 1024];
-    for (;;) {
-      long got = reader.Read(piece, sizeof piece);
-      if (got < 0) {
-        good = false;
-        bytes.clear();
-        break;
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), piece, piece + got);
-    }
-  }
-  if (ok) *ok = good;
-  return bytes;
-}
-
 bool WriteWholeFile(const Text& path, const Bytes& bytes) {
   std::FILE* file = std::fopen(Native(path).c_str(), "wb");
   if (!file) return false;

@@ -20,27 +20,6 @@ bool FileExists(const Text& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-Bytes ReadWholeFile(const Text& path, bool* ok) {
-  Bytes bytes;
-  FileReader reader;
-  bool good = reader.Open(path);
-  if (good) {
-    std::uint8_t piece[64 * 1024];
-    for (;;) {
-      long got = reader.Read(piece, sizeof piece);
-      if (got < 0) {
-        good = false;
-        bytes.clear();
-        break;
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), piece, piece + got);
-    }
-  }
-  if (ok) *ok = good;
-  return bytes;
-}
-
 bool WriteWholeFile(const Text& path, const Bytes& bytes) {
   HANDLE file = ::CreateFileW(win32::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
