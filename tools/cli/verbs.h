@@ -1,0 +1,14 @@
+#pragma once
+// The verbs of varkon-cli; each takes its own arguments and answers the exit status.
+#include <vector>
+
+#include "base/text.h"
+
+namespace cli {
+
+using Args = std::vector<Text>;
+
+int Digest(const Args& args);
+int Config(const Args& args);
+
+}  // namespace cli
