@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "cli_run.h"
+#include "stand_in.h"
+#include "temp_dir.h"
+
+namespace {
+
+TEST(Cli, DigestPrintsLikeMd5sum) {
+  TempDir dir;
+  std::ofstream(dir.File("abc.txt")) << "abc";
+  CliResult r = RunCli({"digest", dir.File("abc.txt")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "900150983cd24fb0d6963f7d28e17f72  " + dir.File("abc.txt") + "\n");
+  EXPECT_EQ(RunCli({"digest", dir.File("missing")}).status, 1);
+  EXPECT_EQ(RunCli({"digest"}).status, 2);
+  EXPECT_EQ(RunCli({"no-such-verb"}).status, 2);
+}
+
+TEST(Cli, ConfigListsEveryKeyThenTheDownloadList) {
+  StandIn standIn({}, false);
+  TempDir dir;
+  std::ofstream(dir.File("version.ini"), std::ios::binary)
+      << "ver=2.5.6.18\r\nMSG=\xC4\xE3\xBA\xC3\ta\\b\r\nDwlist=" << standIn.platform.baseUrl() << "/dlq/dwlist.txt\r\n";
+  CliResult r = RunCli({"config", dir.File("version.ini")});
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, 18), "ver=2.5.6.18\nHash=");
+  EXPECT_NE(r.out.find(u8"\nMSG=你好\\ta\\\\b\n"), std::string::npos) << r.out;  // GBK shown as UTF-8, escaped
+  EXPECT_NE(r.out.find("\nlogin=\n"), std::string::npos);  // empty fields are listed too
+  EXPECT_NE(r.out.find("\nDwlist[0]="), std::string::npos);
+  EXPECT_NE(r.out.find("\nDwlist[1]="), std::string::npos);
+  EXPECT_EQ(r.out.find("Dwlist[2]"), std::string::npos);
+  EXPECT_EQ(RunCli({"config", dir.File("none.ini")}).status, 1);
+}
+
+}  // namespace
