@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "dev_platform.h"
+#include "game_server.h"
 #include "options.h"
 
 namespace {
@@ -18,6 +20,16 @@ bool WriteReadyFile(const std::string& path, int port, int fallbackPort) {
   std::FILE* file = std::fopen(partial.c_str(), "wb");
   if (file == nullptr) return false;
   bool good = std::fprintf(file, "%d %d\n", port, fallbackPort) > 0;
+  good = std::fclose(file) == 0 && good;
+  return good && std::rename(partial.c_str(), path.c_str()) == 0;
+}
+
+bool WriteGameReadyFile(const std::string& path, const std::vector<std::unique_ptr<devplatform::GameServer>>& servers) {
+  std::string partial = path + ".partial";
+  std::FILE* file = std::fopen(partial.c_str(), "wb");
+  if (file == nullptr) return false;
+  bool good = true;
+  for (const auto& server : servers) good = std::fprintf(file, "%d\n", server->port()) > 0 && good;
   good = std::fclose(file) == 0 && good;
   return good && std::rename(partial.c_str(), path.c_str()) == 0;
 }
@@ -56,6 +68,16 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  std::vector<GameServerOptions> gameServers;
+  for (const std::string& path : options.gameServerFiles) {
+    std::vector<GameServerOptions> fromFile;
+    if (!LoadGameServerFile(path, &fromFile, &error)) {
+      std::fprintf(stderr, "devplatform: --game-server: %s\n", error.c_str());
+      return 2;
+    }
+    gameServers.insert(gameServers.end(), fromFile.begin(), fromFile.end());
+  }
+
   // Blocked before the server threads exist, so only the sigwait below receives them.
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
@@ -79,8 +101,25 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  std::vector<std::unique_ptr<GameServer>> games;
+  for (const GameServerOptions& game : gameServers) {
+    games.push_back(std::make_unique<GameServer>(game));
+    if (!games.back()->Start()) {
+      std::fprintf(stderr, "devplatform: %s\n", games.back()->error().c_str());
+      return 1;
+    }
+    std::printf("devplatform: game server \"%s\" on udp %s:%d\n", game.name.c_str(), game.host.c_str(),
+                games.back()->port());
+  }
+  std::fflush(stdout);
+  if (!options.gameReadyFile.empty() && !WriteGameReadyFile(options.gameReadyFile, games)) {
+    std::fprintf(stderr, "devplatform: cannot write %s\n", options.gameReadyFile.c_str());
+    return 1;
+  }
+
   int received = 0;
   sigwait(&stopSignals, &received);
+  games.clear();
   platform.Stop();
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "game_server.h"
+
 namespace devplatform {
 
 namespace {
@@ -100,7 +102,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions* out,
       if (!flag()) return false;
       o.lfOnly = true;
     } else if (name == "--fixtures" || name == "--host" || name == "--exe" || name == "--log" ||
-               name == "--ready-file") {
+               name == "--ready-file" || name == "--game-server" || name == "--game-ready-file") {
       if (!take()) return false;
       if (value.empty()) return bad("expected a value");
       if (name == "--fixtures") o.fixtures = value;
@@ -108,6 +110,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions* out,
       if (name == "--exe") o.exe = value;
       if (name == "--log") o.logFile = value;
       if (name == "--ready-file") out->readyFile = value;
+      if (name == "--game-server") out->gameServerFiles.push_back(value);
+      if (name == "--game-ready-file") out->gameReadyFile = value;
     } else if (name == "--port" || name == "--fallback-port") {
       if (!take()) return false;
       if (!ParseNumber(value, 0, 65535, name == "--port" ? &o.port : &o.fallbackPort)) {
@@ -172,10 +176,15 @@ std::string UsageText() {
       "  --log FILE            append one line per request: time, port, method, target,\n"
       "                        status, reply bytes, body (non-ASCII bytes as %XX)\n"
       "  --ready-file FILE     written with \"PORT FALLBACKPORT\\n\" once both servers listen\n"
+      "  --game-server FILE    also run the stand-in game servers FILE describes (UDP, see\n"
+      "                        below); repeatable\n"
+      "  --game-ready-file FILE  written with one \"PORT\\n\" per game server, in order,\n"
+      "                        once they all answer\n"
       "  --help                this text\n"
       "\n"
       "Runs until SIGINT or SIGTERM, then exits 0. Bad arguments exit 2; a port that cannot\n"
-      "be bound (in use) exits 1.\n";
+      "be bound (in use) exits 1.\n"
+      "\n" + GameServerFileHelp();
 }
 
 }  // namespace devplatform

@@ -10,6 +10,8 @@ namespace devplatform {
 struct ProgramOptions {
   Options platform;
   std::string readyFile;  // "PORT FALLBACKPORT\n" written here once both servers listen
+  std::vector<std::string> gameServerFiles;  // stand-in game servers, see GameServerFileHelp()
+  std::string gameReadyFile;  // one "PORT\n" per game server, in file order, once all answer
   bool help = false;
 };
 
