@@ -11,6 +11,8 @@ const char kUsage[] =
     "usage: varkon-cli VERB ARGUMENTS\n"
     "  digest FILE...          MD5 of each file, as md5sum prints it\n"
     "  config FILE             a version file as the client reads it, download list fetched\n"
+    "  json FILE [PATH]        every item as path, kind and value; or the value at PATH\n"
+    "  query ADDR:PORT         a game server's information and players, over UDP\n"
     "Arguments are taken in UTF-8 and printed values are UTF-8; inside a value \\\\, \\t, \\r\n"
     "and \\n stand for a backslash, TAB, CR and LF. Exit status: 0 success, 1 failure, 2 bad\n"
     "arguments.\n";
@@ -23,6 +25,8 @@ struct Verb {
 const Verb kVerbs[] = {
     {"digest", cli::Digest},
     {"config", cli::Config},
+    {"json", cli::Json},
+    {"query", cli::Query},
 };
 
 }  // namespace

@@ -10,5 +10,7 @@ using Args = std::vector<Text>;
 
 int Digest(const Args& args);
 int Config(const Args& args);
+int Json(const Args& args);
+int Query(const Args& args);
 
 }  // namespace cli
