@@ -36,3 +36,28 @@ TEST(Cli, ConfigListsEveryKeyThenTheDownloadList) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cli, JsonListsItemsOrOneValue) {
+  TempDir dir;
+  std::ofstream(dir.File("r.json")) << "{\"rcode\":-131,\"name\":\"a\\tb\",\"list\":[1,{\"x\":true}]}";
+  CliResult all = RunCli({"json", dir.File("r.json")});
+  ASSERT_EQ(all.status, 0);
+  EXPECT_EQ(all.out,
+            "rcode\t4\t-131\nname\t3\ta\\\\tb\nlist\t2\t[1,{\"x\":true}]\nlist[0]\t4\t1\n"
+            "list[1]\t1\t{\"x\":true}\nlist[1].x\t5\ttrue\n");
+  EXPECT_EQ(RunCli({"json", dir.File("r.json"), "list[1].x"}).out, "true\n");
+  std::ofstream(dir.File("bad.json")) << "not json";
+  CliResult bad = RunCli({"json", dir.File("bad.json")});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.out, "");
+}
+
+TEST(Cli, UnescapeTakesAndPrintsUtf8) {
+  EXPECT_EQ(RunCli({"unescape", "\\u0041\\u4e2d 100%25"}).out, u8"A中 100%\n");
+  EXPECT_EQ(RunCli({"unescape", u8"玩家\\n"}).out, u8"玩家\\n\n");
+  EXPECT_EQ(RunCli({"unescape"}).status, 2);
+}
+
+}  // namespace

@@ -13,6 +13,7 @@ const char kUsage[] =
     "  config FILE             a version file as the client reads it, download list fetched\n"
     "  json FILE [PATH]        every item as path, kind and value; or the value at PATH\n"
     "  query ADDR:PORT         a game server's information and players, over UDP\n"
+    "  unescape TEXT           a reply's string value decoded as the client decodes it\n"
     "Arguments are taken in UTF-8 and printed values are UTF-8; inside a value \\\\, \\t, \\r\n"
     "and \\n stand for a backslash, TAB, CR and LF. Exit status: 0 success, 1 failure, 2 bad\n"
     "arguments.\n";
@@ -27,6 +28,7 @@ const Verb kVerbs[] = {
     {"config", cli::Config},
     {"json", cli::Json},
     {"query", cli::Query},
+    {"unescape", cli::Unescape},
 };
 
 }  // namespace

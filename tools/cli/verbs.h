@@ -12,5 +12,6 @@ int Digest(const Args& args);
 int Config(const Args& args);
 int Json(const Args& args);
 int Query(const Args& args);
+int Unescape(const Args& args);
 
 }  // namespace cli
