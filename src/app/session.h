@@ -35,7 +35,7 @@ struct Session {
   PlayerProfileRecord PlayerProfile;
 
   Worker UpdateWorkerThread;
-  int DownloadFile = 0;  // open download file number, 0 when none
+  std::atomic<int> DownloadFile{0};  // open download file number, 0 when none; the worker writes it
   Worker QueryThread;
   Worker MainWindowThread;
   Worker LaunchThread;

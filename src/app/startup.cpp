@@ -10,6 +10,7 @@
 #include "login/login_form.h"
 #include "login/login_timer.h"
 #include "login/login_window.h"
+#include "net/download.h"
 #include "net/file_digest.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -25,7 +26,7 @@ std::unique_ptr<LoginWindow> g_loginWindow;
 void EndLoginWindowWork() {
   Session& s = session();
   s.UpdateWorkerThread.RequestStop();
-  s.DownloadFile = 0;  // the download routine owns the file; nothing is open before it exists
+  CloseDownload(s.DownloadFile.exchange(0));
 }
 
 void RunNormalBranch(LoginWindow& w) {
