@@ -61,3 +61,30 @@ TEST(Cli, UnescapeTakesAndPrintsUtf8) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cli, HttpPrintsStatusHeadersAndBody) {
+  StandIn standIn({}, false);
+  CliResult r = RunCli({"http", standIn.platform.baseUrl() + "/dlq/dwlist.txt"});
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, 16), "HTTP/1.1 200 OK\n");
+  EXPECT_NE(r.out.find("\ncookies: \nlocation: "), std::string::npos);
+  std::size_t blank = r.out.find("\n\n");
+  ASSERT_NE(blank, std::string::npos);
+  EXPECT_NE(r.out.find("\ncontent-length: " + std::to_string(r.out.size() - blank - 2) + "\n"), std::string::npos);
+  EXPECT_EQ(RunCli({"http", "http://127.0.0.1:1/"}).status, 1);
+  EXPECT_EQ(RunCli({"http", "http://x/", "--get"}).status, 2);
+}
+
+TEST(Cli, DownloadWritesTheFileOrFails) {
+  StandIn standIn({}, false);
+  TempDir dir;
+  CliResult r = RunCli({"download", standIn.platform.baseUrl() + "/dlq/dwlist.txt", dir.File("sub/list.txt")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("sub/list.txt")));
+  EXPECT_EQ(RunCli({"download", standIn.platform.baseUrl() + "/missing", dir.File("x")}).status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x")));
+}
+
+}  // namespace

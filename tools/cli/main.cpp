@@ -14,6 +14,8 @@ const char kUsage[] =
     "  json FILE [PATH]        every item as path, kind and value; or the value at PATH\n"
     "  query ADDR:PORT         a game server's information and players, over UDP\n"
     "  unescape TEXT           a reply's string value decoded as the client decodes it\n"
+    "  http URL [--post BODY]  one request: status line, cookies, location, length, body\n"
+    "  download URL FILE       the resumable download, with a progress line on stderr\n"
     "Arguments are taken in UTF-8 and printed values are UTF-8; inside a value \\\\, \\t, \\r\n"
     "and \\n stand for a backslash, TAB, CR and LF. Exit status: 0 success, 1 failure, 2 bad\n"
     "arguments.\n";
@@ -29,6 +31,8 @@ const Verb kVerbs[] = {
     {"json", cli::Json},
     {"query", cli::Query},
     {"unescape", cli::Unescape},
+    {"http", cli::Http},
+    {"download", cli::DownloadTo},
 };
 
 }  // namespace

@@ -13,5 +13,7 @@ int Config(const Args& args);
 int Json(const Args& args);
 int Query(const Args& args);
 int Unescape(const Args& args);
+int Http(const Args& args);
+int DownloadTo(const Args& args);
 
 }  // namespace cli
