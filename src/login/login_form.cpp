@@ -1,6 +1,7 @@
 #include "login/login_form.h"
 
 #include "app/session.h"
+#include "login/login_exchange.h"
 #include "login/login_window.h"
 #include "platform/shell.h"
 
@@ -70,5 +71,6 @@ void ConnectLoginForm(LoginWindow& w) {
   w.按钮1.onClick = [&w] {
     w.按钮1.setText("登录中...");
     w.按钮1.setEnabled(false);
+    StartLoginWorker(w);
   };
 }

@@ -1,6 +1,7 @@
 #include "login/login_timer.h"
 
 #include "app/session.h"
+#include "login/login_exchange.h"
 #include "login/login_window.h"
 
 void GrowUpdatePanel(LoginWindow& w) {
@@ -17,4 +18,6 @@ void GrowUpdatePanel(LoginWindow& w) {
 void LoginTimerTick(LoginWindow& w) {
   GrowUpdatePanel(w);
   w.setText(app::session().LoginWindowTitle.get());
+  NoteLoginForm(w);
+  HandleLoginReplies(w);
 }

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/builtin.h"
+#include <chrono>
+#include <thread>
+
 #include "app/session.h"
+#include "login/login_exchange.h"
 #include "dev_platform.h"
 #include "platform/files.h"
 #include "platform/posix/recorded.h"
@@ -35,9 +39,12 @@ struct StandIn {
   bool started = false;
 };
 
-// A clean session and recorder for each test.
+// A clean session and recorder for each test; workers a test started end with it.
 class SessionTest : public ::testing::Test {
  protected:
+  void TearDown() override {
+    while (LoginWorkersRunning() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
   void SetUp() override {
     platform::recorded::Reset();
     app::InitialiseSession();

@@ -23,7 +23,10 @@ class Startup : public SessionTest {
     old_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path);
   }
-  void TearDown() override { std::filesystem::current_path(old_); }
+  void TearDown() override {
+    SessionTest::TearDown();
+    std::filesystem::current_path(old_);
+  }
 
   TempDir dir_;
   std::filesystem::path old_;
