@@ -18,7 +18,7 @@ TEST(FormatDuration, SecondsToHoursMinutesSeconds) {
   for (const Case& c : cases) EXPECT_EQ(FormatDuration(c.seconds), c.shown) << c.seconds;
 }
 
-TEST(LoginForm, BodyEncodesBothValues) {
+TEST(LoginFormBody, EncodesBothValues) {
   EXPECT_EQ(LoginFormBody("demo", "demo123", 12345), "p_username=demo&p_password=demo123&p_random=12345");
   // A password holding the form's own signs arrives as typed; GBK bytes are encoded one by one.
   EXPECT_EQ(LoginFormBody("a b", "p&ss=1+2%", 99999), "p_username=a%20b&p_password=p%26ss%3D1%2B2%25&p_random=99999");

@@ -11,9 +11,13 @@
 #include <chrono>
 #include <thread>
 
+#include "account_replies.h"
 #include "fixture_files.h"
+#include "form_body.h"
 #include "net/file_digest.h"
 #include "request_log.h"
+#include "service_paths.h"
+#include "user_table.h"
 #include "version_file.h"
 
 namespace devplatform {
@@ -21,6 +25,8 @@ namespace devplatform {
 namespace {
 
 const char kVersionPath[] = "/dlq/version.ini";
+// The site's PHP pages answer JSON as UTF-8 HTML; the JSON itself is ASCII with \u escapes.
+const char kJsonPageType[] = "text/html; charset=utf-8";
 
 // Only SO_REUSEADDR: httplib's default adds SO_REUSEPORT, which would let a second
 // instance share a port that is in use instead of failing.
@@ -76,15 +82,34 @@ struct DevPlatform::State {
   Placeholders at;
   RequestLog log;
   std::atomic<int> versionRequests{0};
+  std::atomic<int> loginRequests{0};
+  std::atomic<int> profileRequests{0};
+  UserTable users;
+  ServicePaths services;
   Server servers[2];
   std::string error;
   bool started = false;
 
+  bool BuildVersion(std::string* body);
   Reply VersionFile(bool primary);
-  Reply Answer(bool primary, const httplib::Request& request);
+  Reply Login(const httplib::Request& request, Request* seen);
+  Reply Profile(const std::string& id);
+  Reply Answer(bool primary, const httplib::Request& request, Request* seen);
   void Handle(Server& server, const httplib::Request& request, httplib::Response& response);
   bool Listen(Server& server, int wantedPort);
 };
+
+bool DevPlatform::State::BuildVersion(std::string* body) {
+  std::string fixture;
+  if (!ReadWholeFile(options.fixtures + kVersionPath, &fixture)) return false;
+  VersionEdits edits;
+  edits.set = options.set;
+  edits.unset = options.unset;
+  edits.lfOnly = options.lfOnly;
+  if (!options.exe.empty()) edits.hash = FileDigestOfFile(options.exe);
+  *body = BuildVersionFile(fixture, edits, at);
+  return true;
+}
 
 Reply DevPlatform::State::VersionFile(bool primary) {
   Reply reply;
@@ -95,25 +120,40 @@ Reply DevPlatform::State::VersionFile(bool primary) {
     reply.body = IspErrorPage();
     return reply;
   }
-  std::string fixture;
-  if (!ReadWholeFile(options.fixtures + kVersionPath, &fixture)) return NotFound(kVersionPath);
-  VersionEdits edits;
-  edits.set = options.set;
-  edits.unset = options.unset;
-  edits.lfOnly = options.lfOnly;
-  if (!options.exe.empty()) edits.hash = FileDigestOfFile(options.exe);
-  reply.body = BuildVersionFile(fixture, edits, at);
+  if (!BuildVersion(&reply.body)) return NotFound(kVersionPath);
+  return reply;
+}
+
+Reply DevPlatform::State::Login(const httplib::Request& request, Request* seen) {
+  seen->form = DecodeForm(request.method == "POST" ? request.body : seen->query);
+  Reply reply;
+  reply.contentType = kJsonPageType;
+  if (loginRequests.fetch_add(1) < options.emptyLogins) return reply;
+  reply.body = LoginReply(users, seen->form);
+  return reply;
+}
+
+Reply DevPlatform::State::Profile(const std::string& id) {
+  Reply reply;
+  reply.contentType = kJsonPageType;
+  if (profileRequests.fetch_add(1) < options.emptyProfiles) return reply;
+  reply.body = ProfileReply(users, id);
   return reply;
 }
 
 // The one place that decides what a request gets; new endpoints go here.
-Reply DevPlatform::State::Answer(bool primary, const httplib::Request& request) {
+Reply DevPlatform::State::Answer(bool primary, const httplib::Request& request, Request* seen) {
   if (request.path == kVersionPath) return VersionFile(primary);
+  if (!services.login.empty() && request.path == services.login) return Login(request, seen);
+  // The client appends the user id to the rank= address, so the id is what follows it.
+  const std::string& rank = services.rank;
+  if (!rank.empty() && request.target.compare(0, rank.size(), rank) == 0) {
+    return Profile(PercentDecode(request.target.substr(rank.size()), false));
+  }
   return ServeFixture(options.fixtures, request.path, at);
 }
 
 void DevPlatform::State::Handle(Server& server, const httplib::Request& request, httplib::Response& response) {
-  Reply reply = Answer(server.primary, request);
   Request seen;
   seen.port = server.port;
   seen.method = request.method;
@@ -121,6 +161,7 @@ void DevPlatform::State::Handle(Server& server, const httplib::Request& request,
   std::size_t mark = request.target.find('?');
   if (mark != std::string::npos) seen.query = request.target.substr(mark + 1);
   seen.body = request.body;
+  Reply reply = Answer(server.primary, request, &seen);
   log.Record(seen, reply.status, reply.body.size());
   response.status = reply.status;
   response.set_content(reply.body, reply.contentType.c_str());
@@ -179,7 +220,10 @@ bool DevPlatform::Start() {
     s.error = "cannot open " + s.options.logFile;
     return false;
   }
+  if (!s.users.Load(UsersFileOf(s.options.fixtures), &s.error)) return false;
   s.versionRequests = 0;
+  s.loginRequests = 0;
+  s.profileRequests = 0;
 
   const int wanted[2] = {s.options.port, s.options.fallbackPort};
   for (int i = 0; i < 2; ++i) {
@@ -200,6 +244,8 @@ bool DevPlatform::Start() {
   }
   s.at.base = UrlOf(s.options.host, s.servers[0].port);
   s.at.forum = UrlOf(s.options.host, s.servers[1].port);
+  std::string version;
+  s.services = s.BuildVersion(&version) ? ServicePathsOf(version) : ServicePaths();
 
   for (State::Server& server : s.servers) {
     if (!server.http) continue;

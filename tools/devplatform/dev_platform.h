@@ -23,11 +23,14 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> set;  // key=value overrides (UTF-8), replacing that key's line or appending it
   std::vector<std::string> unset;  // keys whose lines are removed
   std::string logFile;             // one line per request appended (and flushed)
+  int emptyLogins = 0;             // the first N login requests answered 200 with an empty body
+  int emptyProfiles = 0;           // the same for the profile requests
 };
 
 struct Request {
   int port;                        // the server's port that received it
   std::string method, path, query, body;  // path decoded, query raw (without '?')
+  std::vector<std::pair<std::string, std::string>> form;  // a login's fields, decoded, in the order sent
 };
 
 // The fixture folder of the source tree this library was built from.

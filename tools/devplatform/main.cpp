@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "account_options.h"
 #include "dev_platform.h"
 #include "game_server.h"
 #include "options.h"
+#include "user_table.h"
 
 namespace {
 
@@ -41,12 +43,14 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   ProgramOptions options;
   std::string error;
-  if (!ParseCommandLine(args, &options, &error)) {
+  if (!TakeAccountOptions(&args, &options.platform, &error) || !ParseCommandLine(args, &options, &error)) {
     std::fprintf(stderr, "devplatform: %s\n", error.c_str());
     return 2;
   }
   if (options.help) {
-    std::fputs(UsageText().c_str(), stdout);
+    std::string fixtures = options.platform.fixtures.empty() ? FindFixtures() : options.platform.fixtures;
+    std::string usersFile = fixtures.empty() ? std::string() : UsersFileOf(fixtures);
+    std::fputs((UsageText() + "\n" + AccountOptionsHelp(usersFile)).c_str(), stdout);
     return 0;
   }
   if (options.platform.fixtures.empty()) {

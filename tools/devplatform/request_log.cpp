@@ -69,6 +69,8 @@ std::string LogLine(const Request& request, int status, std::size_t replyBytes) 
   std::string line = Now() + " " + std::to_string(request.port) + " " + request.method + " " + target + " " +
                      std::to_string(status) + " " + std::to_string(replyBytes);
   if (!request.body.empty()) line += " body=" + Escaped(request.body);
+  // Decoded form fields, so a log shows what a login really sent.
+  for (const auto& field : request.form) line += " " + Escaped(field.first) + ":" + Escaped(field.second);
   return line;
 }
 
