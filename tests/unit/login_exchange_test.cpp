@@ -26,3 +26,144 @@ TEST(LoginFormBody, EncodesBothValues) {
 }
 
 }  // namespace
+
+#include <chrono>
+#include <thread>
+
+#include "app/startup.h"
+#include "login/login_window.h"
+#include "platform/registry.h"
+#include "stand_in.h"
+#include "toolkit/headless/simulate.h"
+
+namespace {
+
+using toolkit::headless::Advance;
+using toolkit::headless::Click;
+using toolkit::headless::Type;
+
+class LoginExchange : public SessionTest {
+ protected:
+  // Ticks the login timer in real time until `done` holds or five seconds pass.
+  template <typename Done>
+  bool RunUntil(Done done) {
+    for (int i = 0; i < 250; ++i) {
+      Advance(80);
+      if (done()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  }
+
+  LoginWindow& LogIn(const Text& user, const Text& password) {
+    LoginWindow& w = app::LoadLoginWindow();
+    Click(w.编辑框1);
+    Type(w.编辑框1, user);
+    Click(w.编辑框2);
+    Type(w.编辑框2, password);
+    Click(w.按钮1);
+    return w;
+  }
+
+  static bool BoxShown() { return !platform::recorded::Boxes().empty(); }
+};
+
+TEST_F(LoginExchange, GoodLoginFillsSessionAndProfile) {
+  StandIn standIn;
+  LoginWindow& w = LogIn("demo", "demo123");
+  Session& s = app::session();
+  ASSERT_TRUE(RunUntil([&] { return !s.PlayerProfile.pCsid.empty(); }));
+  EXPECT_EQ(s.LoginSession.rcode, "10001");
+  EXPECT_EQ(s.LoginSession.name_eng, "demo");
+  EXPECT_EQ(s.LoginSession.name_chs, "演示玩家");
+  EXPECT_EQ(s.LoginSession.items, "ak47_gold,awp_dragon,deagle_fire,no_such_item,m4a1_silver");
+  EXPECT_EQ(s.LoginSession.psw.size(), 32u);
+  EXPECT_EQ(s.PlayerProfile.pScore, "上士");           // unescaped
+  EXPECT_EQ(s.PlayerProfile.pCsidChs, "演示玩家");     // unescaped
+  EXPECT_EQ(s.PlayerProfile.pOnline, "1时2分5秒");     // 3725 seconds
+  EXPECT_EQ(s.PlayerProfile.pKill, "1520");
+  EXPECT_EQ(s.PlayerProfile.pShit, "3");
+  EXPECT_EQ(platform::RegistryReadString("Software\\varkon\\username"), "demo");
+  EXPECT_EQ(platform::RegistryReadDword("Software\\varkon\\Note", 9), 0u);
+  EXPECT_EQ(standIn.Count("/user/profile.php"), 1);
+  EXPECT_TRUE(platform::recorded::Boxes().empty());
+  EXPECT_EQ(w.text(), "正在获取个人数据...");
+}
+
+TEST_F(LoginExchange, RefusalsShowTheirMessageAndFreeTheButton) {
+  struct Case {
+    const char* user;
+    const char* password;
+    const char* message;
+  } cases[] = {
+      {"nobody", "x", "用户名不存在!"},
+      {"demo", "wrong", "密码错误!"},
+      {"netfail", "x", "抱歉,检测到网络异常.请稍候再试"},
+  };
+  StandIn standIn;
+  for (const Case& c : cases) {
+    SessionTest::TearDown();
+    SessionTest::SetUp();
+    LoginWindow& w = LogIn(c.user, c.password);
+    ASSERT_TRUE(RunUntil(BoxShown)) << c.user;
+    auto box = platform::recorded::Boxes().front();
+    EXPECT_EQ(box.text, c.message);
+    EXPECT_EQ(box.caption, "登录失败");
+    EXPECT_EQ(box.icon, platform::BoxIcon::None);
+    EXPECT_EQ(w.按钮1.text(), "登录");
+    EXPECT_TRUE(w.按钮1.enabled());
+    Advance(80);
+    EXPECT_EQ(w.text(), "Varkon在线CS同盟平台 Ver2.5.6.18");
+    EXPECT_TRUE(app::session().LoginSession.rcode.empty());
+  }
+}
+
+TEST_F(LoginExchange, PasswordWithFormSignsIsAccepted) {
+  StandIn standIn;
+  LogIn("percent", "R&D=50%+1");
+  ASSERT_TRUE(RunUntil([] { return !app::session().PlayerProfile.pCsid.empty() || BoxShown(); }));
+  EXPECT_TRUE(platform::recorded::Boxes().empty());
+  EXPECT_EQ(app::session().LoginSession.rcode, "10002");
+  EXPECT_EQ(app::session().PlayerProfile.pOnline, "25时0分0秒");
+}
+
+TEST_F(LoginExchange, ClearedUserNameDiscardsTheReply) {
+  devplatform::Options options;
+  options.emptyLogins = 3;
+  StandIn standIn(options);
+  LoginWindow& w = LogIn("demo", "demo123");
+  w.编辑框1.setText(Text());
+  ASSERT_TRUE(RunUntil(BoxShown));
+  EXPECT_EQ(platform::recorded::Boxes().front().text, "请输入用户名！");
+  EXPECT_EQ(w.text(), "正在登陆...(4)");  // the title is left as the worker set it
+  EXPECT_TRUE(w.按钮1.enabled());
+}
+
+TEST_F(LoginExchange, EmptyRepliesCountInTheCaptionThenStall) {
+  devplatform::Options options;
+  options.emptyLogins = 50;
+  StandIn standIn(options);
+  LoginWindow& w = LogIn("demo", "demo123");
+  ASSERT_TRUE(RunUntil([&] { return w.text() == "正在登陆...(50)" && LoginWorkersRunning() == 0; }));
+  Advance(800);
+  EXPECT_TRUE(platform::recorded::Boxes().empty());
+  EXPECT_FALSE(w.按钮1.enabled());
+  EXPECT_EQ(w.按钮1.text(), "登录中...");
+  EXPECT_TRUE(app::session().LoginSession.rcode.empty());
+}
+
+TEST_F(LoginExchange, ReplyThatIsNotJsonLogsInWithEmptySlots) {
+  StandIn standIn;
+  LoginWindow& w = app::LoadLoginWindow();
+  // A page of the site that is no login reply at all.
+  app::session().RemoteConfig.login = standIn.platform.baseUrl() + "/ad/login.html";
+  Type(w.编辑框1, "demo");
+  Click(w.按钮1);
+  ASSERT_TRUE(RunUntil([&] { return standIn.Count("/user/profile.php") == 1 && LoginWorkersRunning() == 0; }));
+  Advance(80);
+  EXPECT_TRUE(platform::recorded::Boxes().empty());
+  EXPECT_TRUE(app::session().LoginSession.rcode.empty());
+  EXPECT_TRUE(app::session().PlayerProfile.pCsid.empty());  // the profile of no user
+}
+
+}  // namespace
