@@ -10,6 +10,7 @@
 #include "login/login_form.h"
 #include "login/login_timer.h"
 #include "login/login_window.h"
+#include "mainwindow/main_window.h"
 #include "net/download.h"
 #include "net/file_digest.h"
 #include "platform/clock.h"
@@ -22,6 +23,7 @@ namespace app {
 namespace {
 
 std::unique_ptr<LoginWindow> g_loginWindow;
+std::unique_ptr<MainWindow> g_mainWindow;
 
 void EndLoginWindowWork() {
   Session& s = session();
@@ -95,6 +97,15 @@ void RunLoginWindowCreation(LoginWindow& w) {
     RunUpdateBranch(w);
   }
 }
+
+void OpenMainWindowAfterLogin(LoginWindow& w) {
+  g_mainWindow = std::make_unique<MainWindow>();
+  g_mainWindow->show();
+  w.超文本浏览框1.destroy();
+  w.destroy();
+}
+
+MainWindow* OpenMainWindow() { return g_mainWindow.get(); }
 
 LoginWindow& LoadLoginWindow() {
   g_loginWindow = std::make_unique<LoginWindow>();

@@ -5,12 +5,18 @@
 #include "base/text.h"
 
 class LoginWindow;
+class MainWindow;
 
 namespace app {
 
 // Creates the login window, runs its creation sequence and shows it. The window lives until the
 // program ends. May end the program (no configuration, failed integrity check, no port).
 LoginWindow& LoadLoginWindow();
+// After the profile arrived: the main window opens and the login window goes.
+void OpenMainWindowAfterLogin(LoginWindow& window);
+// The main window, once open (nullptr before).
+MainWindow* OpenMainWindow();
+
 // The creation sequence on a window that exists but is not shown yet.
 void RunLoginWindowCreation(LoginWindow& window);
 

@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "app/builtin.h"
+#include "app/startup.h"
 #include "app/session.h"
 #include "json/json_reader.h"
 #include "json/unescape_text.h"
@@ -178,5 +179,6 @@ void HandleLoginReplies(LoginWindow& w) {
     reader.Parse(s.LoginReplyText.get());
     FillProfile(reader);
     reader.Clear();
+    app::OpenMainWindowAfterLogin(w);
   }
 }

@@ -36,6 +36,12 @@ enum class Kind {
   WebBrowser,
   Timer,
   BalloonTip,
+  ListView,
+  TreeView,
+  Canvas,
+  ImageButton,
+  AnimationBox,
+  TrayIcon,
 };
 
 // A property whose value changed in the control's state; the backend brings its side up to date.
@@ -52,6 +58,14 @@ enum class Prop {
   Period,
   Tips,
   Focus,  // the control is to take the keyboard focus
+  Columns,   // list columns added, resized or fitted; the control's lastChange() says which
+  Images,    // image list, or the picture of an image button
+  Items,     // list rows or tree items; the control's lastChange() says which
+  Selection,
+  Drawing,   // canvas runs, colours or font
+  Objects,   // animation box objects
+  Menu,      // tray menu items
+  Popup,     // the tray menu is to open at the pointer
 };
 
 class Control;

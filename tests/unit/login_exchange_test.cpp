@@ -88,6 +88,7 @@ TEST_F(LoginExchange, GoodLoginFillsSessionAndProfile) {
   EXPECT_EQ(standIn.Count("/user/profile.php"), 1);
   EXPECT_TRUE(platform::recorded::Boxes().empty());
   EXPECT_EQ(w.text(), "正在获取个人数据...");
+  WaitForWorkers();  // the main window's loading, while the stand-in still answers
 }
 
 TEST_F(LoginExchange, RefusalsShowTheirMessageAndFreeTheButton) {
@@ -125,6 +126,7 @@ TEST_F(LoginExchange, PasswordWithFormSignsIsAccepted) {
   EXPECT_TRUE(platform::recorded::Boxes().empty());
   EXPECT_EQ(app::session().LoginSession.rcode, "10002");
   EXPECT_EQ(app::session().PlayerProfile.pOnline, "25时0分0秒");
+  WaitForWorkers();
 }
 
 TEST_F(LoginExchange, ClearedUserNameDiscardsTheReply) {
@@ -164,6 +166,45 @@ TEST_F(LoginExchange, ReplyThatIsNotJsonLogsInWithEmptySlots) {
   EXPECT_TRUE(platform::recorded::Boxes().empty());
   EXPECT_TRUE(app::session().LoginSession.rcode.empty());
   EXPECT_TRUE(app::session().PlayerProfile.pCsid.empty());  // the profile of no user
+  WaitForWorkers();
+}
+
+}  // namespace
+
+#include "mainwindow/main_window.h"
+
+namespace {
+
+TEST_F(LoginExchange, MainWindowOpensWithTheProfile) {
+  StandIn standIn;
+  LoginWindow& login = LogIn("demo", "demo123");
+  ASSERT_TRUE(RunUntil([] { return app::OpenMainWindow() != nullptr; }));
+  WaitForWorkers();
+  MainWindow& w = *app::OpenMainWindow();
+  EXPECT_TRUE(login.destroyed());
+  EXPECT_TRUE(w.visible());
+  EXPECT_EQ(w.text(), "Varkon在线CS同盟平台 Ver2.5.6.18  -  " + app::Builtin().siteHost);
+  EXPECT_EQ(w.width(), 975);
+  EXPECT_EQ(w.height(), 734);
+  EXPECT_EQ(w.标签_名称.text(), "演示玩家");
+  EXPECT_EQ(w.标签_排名.text(), "12位");
+  EXPECT_EQ(w.标签_军衔.text(), "上士");
+  EXPECT_EQ(w.标签_在线时长.text(), "1时2分5秒");
+  EXPECT_EQ(w.标签_KD.text(), "2.5");  // 1520 / 608
+  EXPECT_EQ(w.标签_牛粪.text(), "3");
+  // Four of the five items have a name; the unknown one adds nothing.
+  EXPECT_EQ(w.列表_道具.rowCount(), 4);
+  EXPECT_EQ(w.超级链接框7.text(), "中国广东深圳电信 IP:127.0.0.1");
+  EXPECT_EQ(w.超文本浏览框1.address(), app::session().RemoteConfig.Mianhome);
+  EXPECT_EQ(w.列表_服务器.columnCount(), 5);
+  EXPECT_EQ(w.列表_玩家.columns()[1].title, "杀敌");
+  EXPECT_EQ(app::session().ServerSortToggles, std::vector<int>(10, 0));
+  EXPECT_EQ(app::session().LaunchParameters, "-noforcemparms -noforcemaccel -noforcemspd");
+  // The ticker: drawn from the fetched text, starting at the viewport's right edge.
+  EXPECT_EQ(w.当前消息.left(), w.图片框1.width());
+  Advance(100);
+  EXPECT_FALSE(w.当前消息.runs().empty());
+  EXPECT_GT(w.当前消息.width(), 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/session.h"
 #include "login/login_exchange.h"
+#include "mainwindow/main_window_loading.h"
 #include "dev_platform.h"
 #include "platform/files.h"
 #include "platform/posix/recorded.h"
@@ -42,8 +43,10 @@ struct StandIn {
 // A clean session and recorder for each test; workers a test started end with it.
 class SessionTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    while (LoginWorkersRunning() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  void TearDown() override { WaitForWorkers(); }
+  static void WaitForWorkers() {
+    while (LoginWorkersRunning() > 0 || MainWindowLoadingRunning() > 0)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   void SetUp() override {
     platform::recorded::Reset();

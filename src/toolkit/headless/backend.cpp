@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "toolkit/controls.h"
+#include "toolkit/controls_more.h"
 #include "toolkit/headless/simulate.h"
 
 namespace toolkit {
@@ -136,6 +137,10 @@ void Click(Control& control) {
     }
     case Kind::LinkLabel:
       static_cast<LinkLabel&>(control).notifyMouseDown();
+      break;
+    case Kind::ImageButton:
+      Focus(control);
+      static_cast<ImageButton&>(control).notifyClick();
       break;
     case Kind::Edit:
       Focus(control);

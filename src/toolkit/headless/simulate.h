@@ -4,8 +4,8 @@
 
 namespace toolkit::headless {
 
-// A left click: buttons fire their click, check boxes toggle, link labels see the mouse press,
-// edit boxes take the focus. Disabled, hidden or destroyed controls ignore it.
+// A left click: buttons and image buttons fire their click, check boxes toggle, link labels
+// see the mouse press, edit boxes take the focus. Disabled, hidden or destroyed controls ignore it.
 void Click(Control& control);
 // Moves the keyboard focus to `control` (the previous holder loses it first).
 void Focus(Control& control);

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <vector>
 
+#include "toolkit/win32/more_peers.h"
 #include "toolkit/win32/native.h"
 #include "toolkit/window.h"
 
@@ -140,6 +141,18 @@ std::unique_ptr<Peer> CreatePeer(Control& control) {
       return win32::CreateTimerPeer(control);
     case Kind::BalloonTip:
       return win32::CreateBalloonTipPeer(control);
+    case Kind::ListView:
+      return win32::CreateListViewPeer(control);
+    case Kind::TreeView:
+      return win32::CreateTreeViewPeer(control);
+    case Kind::Canvas:
+      return win32::CreateCanvasPeer(control);
+    case Kind::ImageButton:
+      return win32::CreateImageButtonPeer(control);
+    case Kind::AnimationBox:
+      return win32::CreateAnimationBoxPeer(control);
+    case Kind::TrayIcon:
+      return win32::CreateTrayIconPeer(control);
   }
   return nullptr;
 }
