@@ -178,10 +178,10 @@ namespace {
 TEST_F(LoginExchange, MainWindowOpensWithTheProfile) {
   StandIn standIn;
   LoginWindow& login = LogIn("demo", "demo123");
-  ASSERT_TRUE(RunUntil([] { return app::OpenMainWindow() != nullptr; }));
+  // The login window goes once the main window is open.
+  ASSERT_TRUE(RunUntil([&] { return login.destroyed(); }));
   WaitForWorkers();
   MainWindow& w = *app::OpenMainWindow();
-  EXPECT_TRUE(login.destroyed());
   EXPECT_TRUE(w.visible());
   EXPECT_EQ(w.text(), "Varkon在线CS同盟平台 Ver2.5.6.18  -  " + app::Builtin().siteHost);
   EXPECT_EQ(w.width(), 975);
