@@ -4,7 +4,7 @@ source "$ROOT/scripts/lib/wine-env.sh"
 
 BIN=${VARKON_BIN:-$ROOT/build/windows-test/bin}
 EXE=$BIN/varkon.exe
-DEVPLATFORM=$ROOT/build/linux/bin/devplatform
+DEVPLATFORM=${DEVPLATFORM:-$ROOT/build/linux/bin/devplatform}
 OUT=$ROOT/build/e2e
 SHOTS=$ROOT/build/screenshots
 mkdir -p "$OUT" "$SHOTS"

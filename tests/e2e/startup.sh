@@ -109,6 +109,55 @@ scenario_integrity() {
   check "the program then ends with code 0 (ended: $CLIENT_CODE)" test "$CLIENT_CODE" = 0
 }
 
+MAIN="Varkon在线CS同盟平台 Ver2.5.6.18  -  127.0.0.1"
+LOGIN_BUTTON="316 220"
+
+# A person types the account into the boxes and presses the login button.
+log_in() {
+  probe click "$TITLE" $USER_BOX >/dev/null
+  probe type "$TITLE" "$1" >/dev/null
+  probe click "$TITLE" $PASSWORD_BOX >/dev/null
+  probe type "$TITLE" "$2" >/dev/null
+  probe click "$TITLE" $LOGIN_BUTTON >/dev/null
+}
+
+scenario_login() {
+  wine reg delete 'HKCU\Software\varkon' /f >/dev/null 2>&1
+  start_platform || return
+  start_client
+  probe wait "$TITLE" --timeout 30000 >/dev/null
+  log_in demo demo123
+  check "the main window opens after the login" probe wait "$MAIN" --timeout 20000
+  sleep 2
+  local list
+  list=$(probe list "$MAIN")
+  check "player name shown" grep -qP '\tStatic\t63,9,145,18\t.*\t演示玩家$' <<<"$list"
+  check "ranking shown" grep -qP '\tStatic\t63,33,145,18\t.*\t12位$' <<<"$list"
+  check "time online shown" grep -qP '\tStatic\t63,105,145,18\t.*\t1时2分5秒$' <<<"$list"
+  check "K/D shown" grep -qP '\tStatic\t328,57,45,18\t.*\t2\.5$' <<<"$list"
+  check "location line shown" grep -qP '\t中国广东深圳电信 IP:127\.0\.0\.1$' <<<"$list"
+  check "the login window is gone" probe gone "$TITLE" --timeout 5000
+  check "user name stored" test "$(registry_value 'HKCU\Software\varkon' username)" = demo
+  check "password stored" test "$(registry_value 'HKCU\Software\varkon' password)" = demo123
+  check "Note stored as 0" test "$(registry_value 'HKCU\Software\varkon' Note)" = 0x0
+  screenshot main-window
+}
+
+scenario_refused() {
+  wine reg delete 'HKCU\Software\varkon' /f >/dev/null 2>&1
+  start_platform || return
+  start_client
+  probe wait "$TITLE" --timeout 30000 >/dev/null
+  log_in demo wrong
+  local box
+  box=$(probe box --caption "登录失败" --timeout 20000 --answer none)
+  check "a wrong password is refused" test "$box" = "$(printf '登录失败\t密码错误!')"
+  screenshot login-refused
+  probe box --caption "登录失败" --timeout 5000 >/dev/null
+  sleep 0.5
+  check "the button is usable again as 登录" grep -qP '\tButton\t267,25,89,65\t[^\t]*enabled[^\t]*\t登录$' <<<"$(probe list "$TITLE")"
+}
+
 start_display || exit 1
 wine_prefix_ready
 run_scenario login-window scenario_login_window
@@ -116,6 +165,8 @@ run_scenario platform-down scenario_platform_down
 run_scenario update scenario_update
 run_scenario stored-credentials scenario_stored_credentials
 run_scenario integrity scenario_integrity
+run_scenario login scenario_login
+run_scenario refused scenario_refused
 stop_display
 echo "end-to-end: $PASSED passed, $FAILED failed"
 [ "$FAILED" = 0 ]
