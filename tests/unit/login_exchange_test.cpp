@@ -176,6 +176,8 @@ TEST_F(LoginExchange, ReplyThatIsNotJsonLogsInWithEmptySlots) {
 namespace {
 
 TEST_F(LoginExchange, MainWindowOpensWithTheProfile) {
+  platform::RegistryWriteString("Software\\varkon\\Parameter", "-32bpp -gl -32bpp");
+  platform::RegistryWriteString("Software\\varkon\\Path", "C:\\Games\\CS\\");
   StandIn standIn;
   LoginWindow& login = LogIn("demo", "demo123");
   // The login window goes once the main window is open.
@@ -199,7 +201,9 @@ TEST_F(LoginExchange, MainWindowOpensWithTheProfile) {
   EXPECT_EQ(w.列表_服务器.columnCount(), 5);
   EXPECT_EQ(w.列表_玩家.columns()[1].title, "杀敌");
   EXPECT_EQ(app::session().ServerSortToggles, std::vector<int>(10, 0));
-  EXPECT_EQ(app::session().LaunchParameters, "-noforcemparms -noforcemaccel -noforcemspd");
+  EXPECT_EQ(app::session().LaunchParameters, " -gl ");  // "-32bpp" removed at every start
+  EXPECT_EQ(app::session().GamePath, "C:\\Games\\CS\\");
+  EXPECT_EQ(app::session().RefreshRateParameter, "-freq 100");
   // The ticker: drawn from the fetched text, starting at the viewport's right edge.
   EXPECT_EQ(w.当前消息.left(), w.图片框1.width());
   Advance(100);
