@@ -8,22 +8,10 @@
 #include <map>
 #include <mutex>
 
+#include "platform/posix/native_path.h"
+
 namespace platform {
 namespace {
-
-// Paths are written the Windows way throughout the client; here a backslash separates folders.
-std::string Native(const Text& path) {
-  std::string out = path;
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (c >= 0x81) {
-      ++i;  // a GBK trail byte may be 0x5C; it is no separator
-    } else if (c == '\\') {
-      out[i] = '/';
-    }
-  }
-  return out;
-}
 
 struct OpenFiles {
   std::mutex lock;

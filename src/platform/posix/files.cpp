@@ -1,28 +1,13 @@
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <climits>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "platform/files.h"
+#include "platform/posix/native_path.h"
 
 namespace platform {
-namespace {
-
-// Paths are written the Windows way throughout the client; here a backslash separates folders.
-std::string Native(const Text& path) {
-  std::string out = path;
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (c >= 0x81) {
-      ++i;  // a GBK trail byte may be 0x5C; it is no separator
-    } else if (c == '\\') {
-      out[i] = '/';
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 bool FileExists(const Text& path) {
   struct stat info;

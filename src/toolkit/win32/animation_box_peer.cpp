@@ -11,16 +11,7 @@ const wchar_t kAnimationClass[] = L"VarkonAnimation";
 class AnimationBoxPeer final : public NativePeer {
  public:
   explicit AnimationBoxPeer(Control& control) : NativePeer(control) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSW wc = {};
-      wc.lpfnWndProc = DefWindowProcW;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      wc.lpszClassName = kAnimationClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterControlClass(kAnimationClass, DefWindowProcW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0);
     CreateChild(kAnimationClass, 0);
   }
 

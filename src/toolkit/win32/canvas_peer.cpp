@@ -11,15 +11,7 @@ const wchar_t kCanvasClass[] = L"VarkonCanvas";
 class CanvasPeer final : public NativePeer, public TextMeasure {
  public:
   explicit CanvasPeer(Control& control) : NativePeer(control) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSW wc = {};
-      wc.lpfnWndProc = DefWindowProcW;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      wc.lpszClassName = kCanvasClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterControlClass(kCanvasClass, DefWindowProcW, nullptr, 0);
     CreateChild(kCanvasClass, 0);
     MakeFont();
   }

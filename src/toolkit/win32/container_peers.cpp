@@ -42,16 +42,7 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 class PictureBoxPeer final : public NativePeer {
  public:
   explicit PictureBoxPeer(Control& control) : NativePeer(control) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSW wc = {};
-      wc.lpfnWndProc = PictureProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      wc.lpszClassName = kPictureClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterControlClass(kPictureClass, PictureProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0);
     CreateChild(kPictureClass, 0, WS_EX_CONTROLPARENT);
   }
 };

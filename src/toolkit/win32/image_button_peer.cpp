@@ -11,16 +11,7 @@ const wchar_t kImageButtonClass[] = L"VarkonImageButton";
 class ImageButtonPeer final : public NativePeer {
  public:
   explicit ImageButtonPeer(Control& control) : NativePeer(control) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSW wc = {};
-      wc.style = CS_HREDRAW | CS_VREDRAW;
-      wc.lpfnWndProc = DefWindowProcW;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
-      wc.lpszClassName = kImageButtonClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterControlClass(kImageButtonClass, DefWindowProcW, nullptr, CS_HREDRAW | CS_VREDRAW, IDC_HAND);
     CreateChild(kImageButtonClass, WS_TABSTOP);
   }
 

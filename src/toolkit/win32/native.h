@@ -57,6 +57,10 @@ class NativePeer : public Peer {
   bool subclassed_ = false;
 };
 
+// Registers a window class of the toolkit once; later calls change nothing.
+void RegisterControlClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, UINT style = 0,
+                          LPCWSTR cursor = IDC_ARROW);
+
 // Hands a message a child sent to its container back to the child's peer. Containers call it
 // first from their window procedure.
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -156,6 +156,19 @@ LRESULT CALLBACK NativePeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+void RegisterControlClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, UINT style, LPCWSTR cursor) {
+  WNDCLASSW existing;
+  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &existing)) return;
+  WNDCLASSW wc = {};
+  wc.style = style;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, cursor);
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+}
+
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   HWND child = nullptr;
   switch (msg) {

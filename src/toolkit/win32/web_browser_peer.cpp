@@ -12,16 +12,7 @@ const wchar_t kPaneClass[] = L"VarkonWebPane";
 class WebBrowserPeer final : public NativePeer {
  public:
   explicit WebBrowserPeer(Control& control) : NativePeer(control) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSW wc = {};
-      wc.lpfnWndProc = DefWindowProcW;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-      wc.lpszClassName = kPaneClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterControlClass(kPaneClass, DefWindowProcW, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), 0);
     CreateChild(kPaneClass, WS_CLIPCHILDREN);
     if (!hwnd_) return;
     host_ = BrowserHost::Create(hwnd_);
