@@ -158,6 +158,17 @@ scenario_refused() {
   check "the button is usable again as 登录" grep -qP '\tButton\t267,25,89,65\t[^\t]*enabled[^\t]*\t登录$' <<<"$(probe list "$TITLE")"
 }
 
+# The Windows build of the command-line companion: wide command line in, UTF-8 out.
+scenario_cli() {
+  local cli=$BIN/varkon-cli.exe
+  check "Chinese arguments reach varkon-cli.exe whole" \
+    test "$(wine "$cli" unescape '玩家\u4e2d%41' 2>/dev/null | tr -d '\r')" = "玩家中A"
+  check "digest under Windows equals md5sum" \
+    test "$(wine "$cli" digest 'Z:\etc\hostname' 2>/dev/null | cut -d' ' -f1)" = "$(md5sum /etc/hostname | cut -d' ' -f1)"
+  wine "$cli" query 127.0.0.1:1 >/dev/null 2>&1
+  check "an unanswered query exits 1" test $? = 1
+}
+
 start_display || exit 1
 wine_prefix_ready
 run_scenario login-window scenario_login_window
@@ -167,6 +178,7 @@ run_scenario stored-credentials scenario_stored_credentials
 run_scenario integrity scenario_integrity
 run_scenario login scenario_login
 run_scenario refused scenario_refused
+run_scenario cli scenario_cli
 stop_display
 echo "end-to-end: $PASSED passed, $FAILED failed"
 [ "$FAILED" = 0 ]
