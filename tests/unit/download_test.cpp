@@ -8,6 +8,7 @@
 
 #include "net/download.h"
 #include "platform/files.h"
+#include "unit/http_canned_replies.h"
 #include "unit/http_canned_server.h"
 #include "unit/temp_dir.h"
 
@@ -23,18 +24,6 @@ struct Recorder {
     return [this](std::int32_t t, std::int32_t d, std::int32_t e, std::int32_t r) { reports.push_back({t, d, e, r}); };
   }
 };
-
-std::string Content(std::size_t size) {
-  std::string content(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<char>((i * 31 + i / 977) & 0xFF);
-  return content;
-}
-
-std::string Reply(const std::string& status, const std::string& body, bool withLength = true) {
-  return "HTTP/1.1 " + status + "\r\n" +
-         (withLength ? "Content-Length: " + std::to_string(body.size()) + "\r\n" : std::string()) +
-         "Connection: close\r\n\r\n" + body;
-}
 
 std::string FileText(const std::string& path) {
   Bytes bytes = platform::ReadWholeFile(path);

@@ -3,16 +3,10 @@
 
 #include "net/http_client.h"
 #include "net/http_headers.h"
+#include "unit/http_canned_replies.h"
 #include "unit/http_canned_server.h"
 
 namespace {
-
-const std::string kOk = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok";
-
-std::string Redirect(const std::string& status, const std::string& location, const std::string& body = "moved") {
-  return "HTTP/1.1 " + status + "\r\nLocation: " + location + "\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\nConnection: close\r\n\r\n" + body;
-}
 
 std::string Header(const std::string& request, const std::string& name) {
   std::size_t at = request.find("\r\n" + name + ": ");
@@ -20,8 +14,6 @@ std::string Header(const std::string& request, const std::string& name) {
   at += name.size() + 4;
   return request.substr(at, request.find("\r\n", at) - at);
 }
-
-std::string BodyOf(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
 
 TEST(HttpClient, PostsTheFormWithTheCompletedHeaderBlock) {
   CannedServer server({{kOk}});
@@ -141,7 +133,9 @@ TEST(HttpClient, OtherRedirectsFollowTheBrowsersRules) {
     Bytes reply = HttpClient(server.url("/form"), 1, &form, nullptr, nullptr, nullptr, nullptr, c.noRedirect);
     EXPECT_EQ(BytesFromText(c.reply), reply);
     EXPECT_EQ(c.lines, server.requestLines());
-    if (c.lines.size() > 1) EXPECT_EQ(c.secondBody, BodyOf(server.request(1)));
+    if (c.lines.size() > 1) {
+      EXPECT_EQ(c.secondBody, BodyOf(server.request(1)));
+    }
   }
 }
 

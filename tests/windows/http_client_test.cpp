@@ -3,16 +3,10 @@
 
 #include "net/http_client.h"
 #include "net/http_headers.h"
+#include "unit/http_canned_replies.h"
 #include "unit/http_canned_server.h"
 
 namespace {
-
-const std::string kOk = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok";
-
-std::string Redirect(const std::string& status, const std::string& location, const std::string& body = "moved") {
-  return "HTTP/1.1 " + status + "\r\nLocation: " + location + "\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\nConnection: close\r\n\r\n" + body;
-}
 
 // A header's value, the name matched without regard to case (WinINet may respell names).
 std::string Header(const std::string& request, const std::string& name) {
@@ -24,8 +18,6 @@ std::string Header(const std::string& request, const std::string& name) {
   std::string value = request.substr(at, end - at);
   return value.substr(value.find_first_not_of(' '));
 }
-
-std::string BodyOf(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
 
 TEST(HttpClientWinInet, PostsTheFormWithTheCompletedHeaderBlock) {
   CannedServer server({{kOk}});
@@ -100,7 +92,9 @@ TEST(HttpClientWinInet, OtherRedirectsFollowTheBrowsersRules) {
     Text form = "f=1";
     HttpClient(server.url("/form"), 1, &form, nullptr, nullptr, nullptr, nullptr, c.noRedirect);
     EXPECT_EQ(c.lines, server.requestLines());
-    if (c.lines.size() > 1) EXPECT_EQ(c.secondBody, BodyOf(server.request(1)));
+    if (c.lines.size() > 1) {
+      EXPECT_EQ(c.secondBody, BodyOf(server.request(1)));
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include "net/download.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "unit/http_canned_replies.h"
 #include "unit/http_canned_server.h"
 
 namespace fs = std::filesystem;
@@ -18,18 +19,6 @@ namespace {
 struct Report {
   std::int32_t total, downloaded, elapsed, thisRun;
 };
-
-std::string Content(std::size_t size) {
-  std::string content(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<char>((i * 31 + i / 977) & 0xFF);
-  return content;
-}
-
-std::string Reply(const std::string& status, const std::string& body, bool withLength = true) {
-  return "HTTP/1.1 " + status + "\r\n" +
-         (withLength ? "Content-Length: " + std::to_string(body.size()) + "\r\n" : std::string()) +
-         "Connection: close\r\n\r\n" + body;
-}
 
 class DownloadWinInet : public testing::Test {
  protected:
